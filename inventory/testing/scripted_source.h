@@ -21,7 +21,11 @@ using Properties = std::vector<std::pair<std::string, InventoryValue>>;
 class ScriptedSource final : public InventorySource {
  public:
   ScriptedSource();
+  ScriptedSource(ScriptedSource&&) noexcept = default;
+  ScriptedSource& operator=(ScriptedSource&&) noexcept = default;
   ~ScriptedSource() override;
+
+  struct Script;  // shared with the services and instances it hands out
 
   // Adds one instance of `className`, after those already added.
   ScriptedSource& addInstance(const std::string& className, Properties properties);
@@ -39,7 +43,6 @@ class ScriptedSource final : public InventorySource {
   [[nodiscard]] std::unique_ptr<InventoryService> connect(std::string_view moniker) override;
 
  private:
-  struct Script;
   std::shared_ptr<Script> script_;
 };
 

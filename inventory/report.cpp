@@ -1,0 +1,61 @@
+#include "inventory/report.h"
+
+#include <initializer_list>
+#include <string_view>
+
+namespace inventory {
+namespace {
+
+std::string banner(std::string_view title) {
+  return "************" + std::string(title) + "**********";
+}
+
+}  // namespace
+
+std::string buildReport(const InventoryRecord& record, const DisplayTexts& texts) {
+  const std::initializer_list<std::string> lines = {
+      banner("System"),
+      "",
+      "System Manufacturer:" + valueText(record.systemManufacturer),
+      "System Model: " + valueText(record.systemModel),
+      "System Version: " + valueText(record.productVersion),
+      "IdentifyingNumber: " + valueText(record.productIdentifyingNumber),
+      "System Type: " + valueText(record.systemType),
+      "",
+      banner("Motherboard"),
+      "",
+      "Mother Board Manufacturer: " + valueText(record.boardManufacturer),
+      "Motherboard Model: " + valueText(record.boardProduct),
+      "",
+      banner("Processor"),
+      "",
+      "Processor: " + valueText(record.processorName),
+      "Processor Manufacturer: " + valueText(record.processorManufacturer),
+      "Processor Speed: " + valueText(record.processorClock),
+      "Processor FSB: " + valueText(record.processorExtClock),
+      "",
+      banner("Bios"),
+      "",
+      "Bios: " + valueText(record.biosManufacturer),
+      "Version: " + valueText(record.biosVersion),
+      "",
+      banner("Memory Details"),
+      "",
+      "Memory Manufacturer: " + valueText(record.memoryManufacturer),
+      "Installed RAM: " + texts.installedText,
+      "Maximum RAM: " + texts.maximumText,
+      "Total Slots: " + valueText(record.memoryDevices),
+      "Capacity: " + record.moduleSizes,
+      "Memory Type: " + record.moduleTypes,
+      "Speed: " + record.moduleSpeeds,
+      "Slots: " + record.moduleLocators,
+  };
+  std::string report;
+  for (const auto& line : lines) {
+    report += line;
+    report += "\r\n";
+  }
+  return report;
+}
+
+}  // namespace inventory
