@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "inventory/linux/system_source.h"
+#include "inventory/system_source.h"
 #include "report_command.h"
 
 int main(int argc, char** argv) {

@@ -1,4 +1,4 @@
-#include "inventory/linux/system_source.h"
+#include "inventory/system_source.h"
 
 #include <sys/utsname.h>
 
