@@ -9,6 +9,10 @@ namespace {
 constexpr std::uint8_t inactiveType = 126;
 constexpr std::uint8_t endOfTableType = 127;
 constexpr std::size_t headerLength = 4;
+// Handles are 16 bits wide, so a sound table never holds more structures;
+// the bound keeps a table of millions of tiny structures from costing more
+// than a real one.
+constexpr std::size_t maxStructures = 65536;
 
 [[nodiscard]] std::string describe(std::size_t offset, std::uint8_t type) {
   return "structure of type " + std::to_string(type) + " at table offset " + hex(offset, 4);
@@ -42,6 +46,10 @@ StructureWalk walkStructures(std::span<const std::uint8_t> table, std::optional<
   // Each pass consumes at least a header and a double NUL, so the loop ends.
   while (cursor.remaining() >= headerLength) {
     if (structureCount && *structureCount != 0 && seen == *structureCount) {
+      break;
+    }
+    if (seen == maxStructures) {
+      walk.damage = "more than " + std::to_string(maxStructures) + " structures; the rest of the table was not read";
       break;
     }
     Structure structure;

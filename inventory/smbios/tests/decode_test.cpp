@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "inventory/smbios/table.h"
-#include "inventory/smbios/tests/table_builder.h"
+#include "inventory/smbios/testing/table_builder.h"
 
 namespace inventory::smbios {
 namespace {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "inventory/smbios/format_error.h"
-#include "inventory/smbios/tests/table_builder.h"
+#include "inventory/smbios/testing/table_builder.h"
 
 namespace inventory::smbios {
 namespace {

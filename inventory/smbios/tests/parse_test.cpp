@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "inventory/smbios/tests/table_builder.h"
+#include "inventory/smbios/testing/table_builder.h"
 
 namespace inventory::smbios {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "inventory/smbios/tests/table_builder.h"
+#include "inventory/smbios/testing/table_builder.h"
 
 namespace inventory::smbios {
 namespace {
@@ -60,6 +60,15 @@ TEST(StructureWalk, StopsAfterTheAnnouncedCountWhichIncludesInactiveStructures) 
   });
   EXPECT_EQ(handlesOf(walkStructures(table, 3)), (std::vector<std::uint16_t>{0x0001, 0x0003}));
   EXPECT_EQ(handlesOf(walkStructures(table, 0)).size(), 3u) << "a count of 0 means not stated";
+}
+
+TEST(StructureWalk, StopsAfterMoreStructuresThanHandlesCanName) {
+  const Bytes one = StructureBuilder(200, 4, 0).bytes();
+  Bytes table;
+  for (int i = 0; i < 65536 + 10; ++i) table.insert(table.end(), one.begin(), one.end());
+  const StructureWalk walk = walkStructures(table);
+  EXPECT_EQ(walk.structures.size(), 65536u);
+  EXPECT_EQ(walk.damage, "more than 65536 structures; the rest of the table was not read");
 }
 
 TEST(StructureWalk, LengthThatRunsIntoTheStringsStillFindsTheNextStructure) {
