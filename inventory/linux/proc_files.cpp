@@ -1,6 +1,7 @@
 #include "inventory/linux/proc_files.h"
 
 #include <charconv>
+#include <set>
 
 namespace inventory::linux_facts {
 namespace {
@@ -44,18 +45,13 @@ std::vector<CpuPackage> parseCpuInfo(std::string_view text) {
     CpuPackage package;
     bool seen = false;
   };
-  std::vector<std::optional<std::string>> packageIds;
+  std::set<std::optional<std::string>> packageIds;
   std::vector<CpuPackage> packages;
   Processor current;
 
   const auto finish = [&] {
     if (!current.seen) return;
-    bool known = false;
-    for (const auto& id : packageIds) known = known || id == current.physicalId;
-    if (!known) {
-      packageIds.push_back(current.physicalId);
-      packages.push_back(current.package);
-    }
+    if (packageIds.insert(current.physicalId).second) packages.push_back(current.package);
     current = Processor();
   };
 

@@ -1,6 +1,7 @@
 #include "inventory/linux/udev_memory.h"
 
 #include <charconv>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -12,6 +13,9 @@ namespace inventory::linux_facts {
 namespace {
 
 constexpr std::string_view devicePrefix = "MEMORY_DEVICE_";
+// udev numbers the SMBIOS memory devices, and a table holds at most 65536
+// structures; more numbers than that describe no real machine.
+constexpr std::size_t maxMemoryDevices = 65536;
 
 std::optional<std::uint64_t> unsignedNumber(const std::string& text) {
   std::uint64_t value = 0;
@@ -46,6 +50,7 @@ std::set<std::uint64_t> deviceNumbers(const UdevProperties& properties) {
     if (!key.starts_with(devicePrefix)) continue;
     const auto digits = key.substr(devicePrefix.size(), key.find('_', devicePrefix.size()) - devicePrefix.size());
     if (const auto number = unsignedNumber(digits)) numbers.insert(*number);
+    if (numbers.size() > maxMemoryDevices) numbers.erase(std::prev(numbers.end()));
   }
   return numbers;
 }
