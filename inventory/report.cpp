@@ -10,6 +10,16 @@ std::string banner(std::string_view title) {
   return "************" + std::string(title) + "**********";
 }
 
+// A value holding a line break or other control character would add or
+// garble report lines; it shows as '.', as firmware strings do on Linux.
+void appendLine(std::string& report, std::string_view line) {
+  for (const char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    report += (byte < 0x20 || byte == 0x7F) ? '.' : c;
+  }
+  report += "\r\n";
+}
+
 }  // namespace
 
 std::string buildReport(const InventoryRecord& record, const DisplayTexts& texts) {
@@ -51,10 +61,7 @@ std::string buildReport(const InventoryRecord& record, const DisplayTexts& texts
       "Slots: " + record.moduleLocators,
   };
   std::string report;
-  for (const auto& line : lines) {
-    report += line;
-    report += "\r\n";
-  }
+  for (const auto& line : lines) appendLine(report, line);
   return report;
 }
 

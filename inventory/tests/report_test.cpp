@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "inventory/testing/scripted_source.h"
 
 namespace inventory {
@@ -70,6 +72,15 @@ TEST(BuildReport, LeavesMissingValuesEmptyAndNeverABareLineFeed) {
     }
   }
   EXPECT_TRUE(report.ends_with("Slots: \r\n"));
+}
+
+TEST(BuildReport, KeepsEveryValueOnItsOwnLine) {
+  ScriptedSource source = testing::twoModuleMachine();
+  source.addInstance("Win32_BIOS", {{"Manufacturer", InventoryValue::text("Evil\r\nVersion: 9.99\n\x1b[2J")},
+                                    {"SMBIOSBIOSVersion", InventoryValue::text(std::string("1.0\0x", 5))}});
+  const std::string report = reportOf(source);
+  EXPECT_NE(report.find("\r\nBios: Evil..Version: 9.99..[2J\r\nVersion: 1.0.x\r\n"), std::string::npos) << report;
+  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 35);
 }
 
 }  // namespace
