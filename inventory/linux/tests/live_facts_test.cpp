@@ -147,5 +147,20 @@ TEST_F(FixtureRoot, FallsBackToTheFilesWhenTheTableIsDamaged) {
   EXPECT_TRUE(facts.processors[0].extClock.isNull());
 }
 
+TEST_F(FixtureRoot, MakesHostileAttributesReadableWithoutLosingThem) {
+  const struct {
+    std::string file;
+    const char* read;
+  } cases[] = {
+      {"Acme\r\nModel: forged\n", "Acme..Model: forged"},
+      {std::string("A\0B\x1b[1m\n\n", 9), "A.B.[1m."},  // only the last newline is the file's own
+      {"Caf\xe9\n", "Caf\xc3\xa9"},                     // Latin-1
+  };
+  for (const auto& c : cases) {
+    write("sys/class/dmi/id/sys_vendor", c.file);
+    EXPECT_EQ(gather().computerSystems[0].manufacturer, text(c.read)) << c.read;
+  }
+}
+
 }  // namespace
 }  // namespace inventory::linux_facts

@@ -26,6 +26,16 @@ TEST(ParseCpuInfo, TreatsProcessorsWithoutPhysicalIdAsOnePackage) {
   EXPECT_TRUE(parseCpuInfo("").empty());
 }
 
+TEST(ParseCpuInfo, CopesWithMegabytesOfProcessors) {
+  std::string text;
+  for (int i = 0; i < 50000; ++i) {
+    text += "processor\t: " + std::to_string(i) + "\nmodel name\t: CPU\nphysical id\t: " + std::to_string(i % 4096) +
+            "\n\n";
+  }
+  ASSERT_GT(text.size(), 2u << 20);
+  EXPECT_EQ(parseCpuInfo(text).size(), 4096u);
+}
+
 TEST(ParseMemTotal, ReadsKilobytes) {
   EXPECT_EQ(parseMemTotalKb("MemTotal:       24596844 kB\nMemFree:        1 kB\n"), 24596844u);
   EXPECT_EQ(parseMemTotalKb("MemFree:        1 kB\n"), std::nullopt);

@@ -65,5 +65,14 @@ TEST(ParseUdevMemory, ReadsDamagedNumbersAsNull) {
   EXPECT_EQ(memory.modules[0].deviceLocator, text("A.\xc3\xbf"));  // control byte and Latin-1
 }
 
+TEST(ParseUdevMemory, ReadsThousandsOfDevicesButNoMoreThanATableCanHold) {
+  UdevProperties properties;
+  for (int i = 0; i < 70000; ++i) {
+    properties["MEMORY_DEVICE_" + std::to_string(i) + "_SIZE"] = "1073741824";
+  }
+  const UdevMemory memory = parseUdevMemory(properties);
+  EXPECT_EQ(memory.modules.size(), 65536u);
+}
+
 }  // namespace
 }  // namespace inventory::linux_facts
