@@ -18,6 +18,7 @@ test:
 	scripts/install-deps test
 	$(MAKE) build
 	scripts/run-tests $(BUILD)
+	scripts/sanitizer-tests
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize
