@@ -1,0 +1,22 @@
+#include "app/command_line.h"
+
+#include <string_view>
+
+namespace rigscope {
+
+std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* const argv[]) {
+  const std::string usage = "usage: rigscope [--from-dump FILE]";
+  if (argc == 1) return CommandLine{};
+  if (argc == 3 && std::string_view(argv[1]) == "--from-dump" && argv[2][0] != '\0') {
+    return CommandLine{std::string(argv[2])};
+  }
+  return usage;
+}
+
+std::optional<std::string> rootRefusal(bool runningAsRoot, const char* disableSandbox) {
+  if (!runningAsRoot || (disableSandbox != nullptr && std::string_view(disableSandbox) == "1")) return std::nullopt;
+  return "Rigscope does not run as root: its browser pane cannot be sandboxed as root and would stay blank. "
+         "Run it as your own user; it needs no root rights.";
+}
+
+}  // namespace rigscope

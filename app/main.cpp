@@ -1,0 +1,61 @@
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+#include <memory>
+
+#include "app/command_line.h"
+#include "inventory/facts/dump_source.h"
+#include "inventory/system_source.h"
+#include "inventory/source.h"
+#include "ui/dialog.h"
+#include "ui/form1.h"
+#include "ui/frm_splash.h"
+
+int main(int argc, char* argv[]) {
+  const auto parsed = rigscope::parseCommandLine(argc, argv);
+  if (const auto* usage = std::get_if<std::string>(&parsed)) {
+    std::cerr << *usage << '\n';
+    return 2;
+  }
+  const auto& commandLine = std::get<rigscope::CommandLine>(parsed);
+
+  if (const auto refusal = rigscope::rootRefusal(geteuid() == 0, std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))) {
+    std::cerr << "rigscope: " << *refusal << '\n';
+    return 1;
+  }
+
+  // Declared before the application, so it outlives every window that scans with it.
+  std::unique_ptr<inventory::InventorySource> source;
+  try {
+    source = commandLine.dumpPath ? inventory::makeDumpSource(*commandLine.dumpPath) : inventory::makeSystemSource();
+  } catch (const std::exception& failure) {
+    std::cerr << "rigscope: " << failure.what() << '\n';
+    return 1;
+  }
+
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // wanted by the browser pane
+  QApplication app(argc, argv);
+
+  const QString vendorHost = QStringLiteral(RIGSCOPE_VENDOR_HOST);
+  QPointer<rigscope::Form1> form;
+  QPointer<rigscope::frmSplash> splash;
+  QPointer<rigscope::Dialog> dialog = new rigscope::Dialog([&] {
+    splash = new rigscope::frmSplash([&] {
+      form = new rigscope::Form1(*source, vendorHost);
+      return form.data();
+    });
+    return splash.data();
+  });
+  dialog->show();
+  const int status = QApplication::exec();
+
+  // The browser pane has to go before the application does.
+  delete form.data();
+  delete splash.data();
+  delete dialog.data();
+  return status;
+}

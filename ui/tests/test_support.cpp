@@ -1,0 +1,48 @@
+#include "test_support.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace rigscope::testing {
+
+void prepareEnvironment() {
+  // The renderer cannot be sandboxed as root (CI runs as root), and Xvfb has no GPU.
+  qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) {
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-background-networking --log-level=3");
+  }
+  // The browser's start-up report, its notes on the sandbox and the pages' console.
+  QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext=false\njs=false\ndefault.info=false"));
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+    const QString runtime = QDir::temp().filePath(QStringLiteral("rigscope-test-runtime-%1").arg(getuid()));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+  }
+}
+
+QTimer* answerNextMessageBox(std::function<void(QMessageBox&)> inspect) {
+  auto* poll = new QTimer(qApp);
+  poll->setInterval(5);
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect = std::move(inspect)] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+    inspect(*box);
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+      ok->click();
+    } else {
+      box->reject();
+    }
+  });
+  poll->start();
+  return poll;
+}
+
+}  // namespace rigscope::testing
