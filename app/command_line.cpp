@@ -2,6 +2,10 @@
 
 #include <string_view>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace rigscope {
 
 std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* const argv[]) {
@@ -11,6 +15,14 @@ std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* co
     return CommandLine{std::string(argv[2])};
   }
   return usage;
+}
+
+bool runningAsRoot() {
+#ifdef _WIN32
+  return false;
+#else
+  return geteuid() == 0;
+#endif
 }
 
 std::optional<std::string> rootRefusal(bool runningAsRoot, const char* disableSandbox) {

@@ -15,6 +15,9 @@ struct CommandLine {
 // Reads `rigscope [--from-dump FILE]`; anything else gives the usage text.
 [[nodiscard]] std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* const argv[]);
 
+// Whether this process runs with root's rights (never so on Windows).
+[[nodiscard]] bool runningAsRoot();
+
 // Why this run must not go on as root, or nothing. The browser pane's
 // renderer cannot be sandboxed as root and then stays blank, so root runs
 // only when the sandbox has been switched off explicitly.

@@ -1,6 +1,5 @@
-#include <unistd.h>
-
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <cstdlib>
 #include <exception>
@@ -14,6 +13,7 @@
 #include "ui/dialog.h"
 #include "ui/form1.h"
 #include "ui/frm_splash.h"
+#include "ui/rendering.h"
 
 int main(int argc, char* argv[]) {
   const auto parsed = rigscope::parseCommandLine(argc, argv);
@@ -23,7 +23,8 @@ int main(int argc, char* argv[]) {
   }
   const auto& commandLine = std::get<rigscope::CommandLine>(parsed);
 
-  if (const auto refusal = rigscope::rootRefusal(geteuid() == 0, std::getenv("QTWEBENGINE_DISABLE_SANDBOX"))) {
+  const char* sandboxSwitch = std::getenv("QTWEBENGINE_DISABLE_SANDBOX");
+  if (const auto refusal = rigscope::rootRefusal(rigscope::runningAsRoot(), sandboxSwitch)) {
     std::cerr << "rigscope: " << *refusal << '\n';
     return 1;
   }
@@ -37,7 +38,9 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // wanted by the browser pane
+  rigscope::prepareSoftwareRendering();
+  // The browser engine reports its set-up at every start; that is for its developers.
+  QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
   QApplication app(argc, argv);
 
   const QString vendorHost = QStringLiteral(RIGSCOPE_VENDOR_HOST);
@@ -50,6 +53,8 @@ int main(int argc, char* argv[]) {
     });
     return splash.data();
   });
+  // The browser engine starts while the disclaimer is read, not after OK.
+  QObject::connect(dialog, &rigscope::Dialog::onScreen, &rigscope::Form1::prepareBrowser);
   dialog->show();
   const int status = QApplication::exec();
 

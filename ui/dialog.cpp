@@ -75,6 +75,14 @@ QString Dialog::disclaimer() {
   }.join(QStringLiteral("\r\n\r\n"));
 }
 
+void Dialog::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (drawn_) return;
+  drawn_ = true;
+  // Queued, so that the first picture reaches the screen first.
+  QMetaObject::invokeMethod(this, &Dialog::onScreen, Qt::QueuedConnection);
+}
+
 void Dialog::acceptDisclaimer() {
   // The splash is up before the disclaimer goes, so a window is always open.
   frmSplash* splash = makeSplash_();

@@ -27,11 +27,20 @@ class Dialog final : public QWidget {
   // no line end after the last.
   [[nodiscard]] static QString disclaimer();
 
+ signals:
+  // Once, after the disclaimer has first been drawn: the program may use the
+  // time the user spends reading.
+  void onScreen();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   void acceptDisclaimer();
   void declineDisclaimer();
 
   SplashFactory makeSplash_;
+  bool drawn_ = false;
   QGroupBox* Frame1 = nullptr;
   QPlainTextEdit* Text1 = nullptr;
   QPushButton* OKButton = nullptr;

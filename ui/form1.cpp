@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <string>
 #include <utility>
@@ -87,6 +88,8 @@ Form1::Form1(inventory::InventorySource& source, QString vendorHost, ChatLaunche
 }
 
 Form1::~Form1() = default;
+
+void Form1::prepareBrowser() { (void)QWebEngineProfile::defaultProfile(); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   // The pane makes its page view, its focus proxy, only once the page runs,

@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ui/rendering.h"
+
 namespace rigscope::testing {
 
 void prepareEnvironment() {
-  // The renderer cannot be sandboxed as root (CI runs as root), and Xvfb has no GPU.
+  rigscope::prepareSoftwareRendering();
+  // The renderer cannot be sandboxed as root, and CI runs as root.
   qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) {
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-background-networking --log-level=3");
-  }
   // The browser's start-up report, its notes on the sandbox and the pages' console.
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext=false\njs=false\ndefault.info=false"));
   if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {

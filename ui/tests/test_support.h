@@ -13,8 +13,8 @@ class QTimer;
 
 namespace rigscope::testing {
 
-// Lets the browser pane run as root under Xvfb and keeps its output quiet;
-// called before the application object exists.
+// Renders as the program does, lets the browser pane run as root under Xvfb
+// and keeps its output quiet; called before the application object exists.
 void prepareEnvironment();
 
 // Answers the next message box from the event loop: hands it to `inspect`,
@@ -47,7 +47,6 @@ class SpySource final : public inventory::InventorySource {
 #define RIGSCOPE_UI_TEST_MAIN(TestObject)                        \
   int main(int argc, char* argv[]) {                             \
     rigscope::testing::prepareEnvironment();                     \
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  \
     QApplication app(argc, argv);                                \
     TestObject test;                                             \
     return QTest::qExec(&test, argc, argv);                      \

@@ -59,6 +59,7 @@ class LayoutTest : public QObject {
   QPointer<rigscope::Dialog> dialog_;
   QPointer<rigscope::frmSplash> splash_;
   int splashesMade_ = 0;
+  std::unique_ptr<QSignalSpy> dialogOnScreen_;
 
   QWidget* window(const QString& name) {
     if (name == QLatin1String("Form1")) return form_;
@@ -74,6 +75,7 @@ class LayoutTest : public QObject {
       return nullptr;
     });
     splash_ = new rigscope::frmSplash([]() -> rigscope::Form1* { return nullptr; }, 1h);
+    dialogOnScreen_ = std::make_unique<QSignalSpy>(dialog_, &rigscope::Dialog::onScreen);
     for (QWidget* shown : {static_cast<QWidget*>(form_), static_cast<QWidget*>(dialog_),
                            static_cast<QWidget*>(splash_)}) {
       shown->show();
@@ -322,6 +324,14 @@ class LayoutTest : public QObject {
     // The button overlaps the lower part of the link's box; the text stays above it.
     const auto* link = form_->findChild<QLabel*>("Label39");
     QVERIFY(link->y() + QFontMetrics(link->font()).height() <= form_->findChild<QPushButton*>("clipboardCmd")->y());
+  }
+
+  // Said once, after the first picture, so the program can use the reading time.
+  void disclaimerSaysWhenItIsOnScreen() {
+    QTRY_COMPARE(dialogOnScreen_->count(), 1);
+    dialog_->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(dialogOnScreen_->count(), 1);
   }
 
   void disclaimerText() {
