@@ -10,6 +10,7 @@
 #include "inventory/facts/dump_source.h"
 #include "inventory/system_source.h"
 #include "inventory/source.h"
+#include "ui/browser_pane.h"
 #include "ui/dialog.h"
 #include "ui/form1.h"
 #include "ui/frm_splash.h"
@@ -54,7 +55,7 @@ int main(int argc, char* argv[]) {
     return splash.data();
   });
   // The browser engine starts while the disclaimer is read, not after OK.
-  QObject::connect(dialog, &rigscope::Dialog::onScreen, &rigscope::Form1::prepareBrowser);
+  QObject::connect(dialog, &rigscope::Dialog::onScreen, &rigscope::startBrowserEngine);
   dialog->show();
   const int status = QApplication::exec();
 

@@ -30,8 +30,18 @@ class XMapEvent(ctypes.Structure):
                 ("override_redirect", ctypes.c_int)]
 
 
+class XClientMessageEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+
 class XEvent(ctypes.Union):
-    _fields_ = [("type", ctypes.c_int), ("xmap", XMapEvent), ("pad", ctypes.c_long * 24)]
+    _fields_ = [("type", ctypes.c_int), ("xmap", XMapEvent), ("xclient", XClientMessageEvent),
+                ("pad", ctypes.c_long * 24)]
+
+
+CLIENT_MESSAGE = 33
 
 
 def on_own_display(script, arguments):
@@ -55,14 +65,14 @@ def program_environment(runtime_dir):
     return environment
 
 
-def start_rigscope(build, dump, environment):
+def start_rigscope(build, dump, environment, stderr=subprocess.DEVNULL):
     program = os.path.join(build, "app", "rigscope")
     if not os.access(program, os.X_OK):
         sys.exit("no program at %s; build first" % program)
     if not os.access(dump, os.R_OK):
         sys.exit("no dump at %s" % dump)
     return subprocess.Popen([program, "--from-dump", dump], env=environment, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
+                            stderr=stderr)
 
 
 class Screen:
@@ -72,6 +82,7 @@ class Screen:
         self.x = ctypes.cdll.LoadLibrary("libX11.so.6")
         self.xtst = ctypes.cdll.LoadLibrary("libXtst.so.6")
         self.x.XOpenDisplay.restype = ctypes.c_void_p
+        self.x.XInternAtom.restype = ctypes.c_ulong
         self.x.XDefaultRootWindow.restype = ctypes.c_ulong
         self.x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
         self.display = self.x.XOpenDisplay(None)
@@ -113,4 +124,17 @@ class Screen:
                             position[0], position[1])
         self.xtst.XTestFakeButtonEvent(ctypes.c_void_p(self.display), 1, 1, ctypes.c_ulong(0))
         self.xtst.XTestFakeButtonEvent(ctypes.c_void_p(self.display), 1, 0, ctypes.c_ulong(0))
+        self.x.XFlush(ctypes.c_void_p(self.display))
+
+    def close(self, window):
+        """Asks a window to close, as its title bar's close button does."""
+        atom = lambda name: self.x.XInternAtom(ctypes.c_void_p(self.display), name, 0)
+        event = XEvent()
+        event.xclient.type = CLIENT_MESSAGE
+        event.xclient.window = window
+        event.xclient.message_type = atom(b"WM_PROTOCOLS")
+        event.xclient.format = 32
+        event.xclient.data[0] = atom(b"WM_DELETE_WINDOW")
+        self.x.XSendEvent(ctypes.c_void_p(self.display), ctypes.c_ulong(window), 0, ctypes.c_long(0),
+                          ctypes.byref(event))
         self.x.XFlush(ctypes.c_void_p(self.display))

@@ -8,14 +8,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
 #include <string>
 #include <utility>
 
 #include "inventory/scan.h"
 #include "inventory/value.h"
 #include "ui/appearance.h"
+#include "ui/browser_pane.h"
 #include "ui/click_label.h"
 
 namespace rigscope {
@@ -89,7 +88,6 @@ Form1::Form1(inventory::InventorySource& source, QString vendorHost, ChatLaunche
 
 Form1::~Form1() = default;
 
-void Form1::prepareBrowser() { (void)QWebEngineProfile::defaultProfile(); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   // The pane makes its page view, its focus proxy, only once the page runs,
@@ -173,7 +171,7 @@ void Form1::buildFrames() {
   clipboardCmd->setGeometry(twipsRect(960, 1680, 2415, 375));
   clipboardCmd->setFont(plain);
 
-  WB = new QWebEngineView(Frame9);
+  WB = makeBrowserPane(Frame9);
   WB->setObjectName(QStringLiteral("WB"));
   WB->setGeometry(twipsRect(0, 240, 11535, 4335));
   // The pane hands focus on to its page's view; it takes its place in the tab order.
@@ -218,7 +216,7 @@ QString Form1::getRigscope() {
   systemReport_ = fromCore(result.systemReport);
   // Tolerant parsing escapes what a URL cannot carry (spaces) and keeps the
   // percent-escapes already in the address as they are.
-  WB->load(QUrl(fromCore(result.lookupAddress), QUrl::TolerantMode));
+  navigate(WB, QUrl(fromCore(result.lookupAddress), QUrl::TolerantMode));
   return QStringLiteral("Success");
 }
 

@@ -8,7 +8,6 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QWebEngineView;
 
 namespace inventory {
 class InventorySource;
@@ -34,10 +33,6 @@ class Form1 final : public QWidget {
   // and the browser pane, which starts loading the lookup page. Returns
   // "Success"; a failed scan throws the core's InventoryError and changes nothing.
   QString getRigscope();
-
-  // Starts the browser engine ahead of the first main window, which then
-  // opens sooner: the engine takes the better part of a second to start.
-  static void prepareBrowser();
 
   // The report of the last scan, empty before any scan.
   [[nodiscard]] const QString& systemReport() const { return systemReport_; }
@@ -81,7 +76,7 @@ class Form1 final : public QWidget {
   ClickLabel* Image1 = nullptr;
   ClickLabel* Label39 = nullptr;
   QPushButton* clipboardCmd = nullptr;
-  QWebEngineView* WB = nullptr;
+  QWidget* WB = nullptr;  // a QWebEngineView from the browser pane's module
 };
 
 }  // namespace rigscope

@@ -6,6 +6,7 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QQuickWindow>
 #include <QTimer>
 
 #include "ui/rendering.h"
@@ -14,6 +15,8 @@ namespace rigscope::testing {
 
 void prepareEnvironment() {
   rigscope::prepareSoftwareRendering();
+  // Linked in, the engine chose OpenGL before main(); the program never links it.
+  QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
   // The renderer cannot be sandboxed as root, and CI runs as root.
   qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   // The browser's start-up report, its notes on the sandbox and the pages' console.
