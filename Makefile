@@ -1,7 +1,7 @@
 # Thin wrapper over CMake for the two everyday commands.
 BUILD ?= build
 
-.PHONY: run test configure build clean
+.PHONY: run test configure build windows clean
 
 configure:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -14,9 +14,17 @@ run:
 	$(MAKE) build
 	scripts/run-rigscope $(BUILD)
 
+# rigscope-report.exe for 64-bit Windows, cross-built with MinGW-w64, in
+# $(BUILD)/windows/bin, with its tests for Wine.
+windows:
+	scripts/install-deps windows
+	cmake -S windows -B $(BUILD)/windows
+	cmake --build $(BUILD)/windows --parallel
+
 test:
 	scripts/install-deps test
 	$(MAKE) build
+	$(MAKE) windows
 	scripts/run-tests $(BUILD)
 	scripts/sanitizer-tests
 
