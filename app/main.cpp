@@ -16,6 +16,12 @@
 #include "ui/frm_splash.h"
 #include "ui/rendering.h"
 
+#ifdef _WIN32
+#include <optional>
+
+#include "inventory/wmi/com_initialisation.h"
+#endif
+
 int main(int argc, char* argv[]) {
   const auto parsed = rigscope::parseCommandLine(argc, argv);
   if (const auto* usage = std::get_if<std::string>(&parsed)) {
@@ -29,6 +35,18 @@ int main(int argc, char* argv[]) {
     std::cerr << "rigscope: " << *refusal << '\n';
     return 1;
   }
+
+#ifdef _WIN32
+  // COM for the management service: set up before Qt, which joins the same
+  // apartment, and released after the windows and the source are gone.
+  std::optional<inventory::wmi::ComInitialisation> com;
+  try {
+    com.emplace();
+  } catch (const std::exception& failure) {
+    std::cerr << "rigscope: " << failure.what() << '\n';
+    return 1;
+  }
+#endif
 
   // Declared before the application, so it outlives every window that scans with it.
   std::unique_ptr<inventory::InventorySource> source;
