@@ -32,6 +32,16 @@ static_assert(sameCode(cimSint8, CIM_SINT8) && sameCode(cimUint8, CIM_UINT8) && 
 
 namespace {
 
+// The text in double quotes, for messages.
+std::string quoted(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  out += '"';
+  out += text;
+  out += '"';
+  return out;
+}
+
 std::string narrow(const wchar_t* text, std::size_t length) {
   return utf8FromUtf16(std::u16string(text, text + length));
 }
@@ -66,7 +76,7 @@ class WmiInstance final : public InventoryInstance {
 
  private:
   [[nodiscard]] std::string subject(std::string_view property) const {
-    return "\"" + std::string(property) + "\" of a " + className() + " instance";
+    return quoted(property) + " of a " + className() + " instance";
   }
 
   // The instance's class as the service names it, for messages.
@@ -86,13 +96,13 @@ class WmiService final : public InventoryService {
   explicit WmiService(ComPtr<IWbemServices> services) : services_(std::move(services)) {}
 
   InventoryInstances query(std::string_view queryText) override {
-    const std::string quoted = "\"" + std::string(queryText) + "\"";
+    const std::string query = quoted(queryText);
     const Bstr language(L"WQL");
     const Bstr text(wide(queryText));
     ComPtr<IEnumWbemClassObject> enumerator;
     check(services_->ExecQuery(language.get(), text.get(), WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY,
                                nullptr, enumerator.put()),
-          "IWbemServices::ExecQuery of " + quoted);
+          "IWbemServices::ExecQuery of " + query);
 
     // With WBEM_FLAG_RETURN_IMMEDIATELY the query runs while we enumerate,
     // so a refusal can also come from Next.
@@ -101,8 +111,8 @@ class WmiService final : public InventoryService {
       ComPtr<IWbemClassObject> object;
       ULONG returned = 0;
       const HRESULT result = enumerator->Next(static_cast<long>(WBEM_INFINITE), 1, object.put(), &returned);
-      check(result, "IEnumWbemClassObject::Next for " + quoted);
-      if (result == WBEM_S_TIMEDOUT) throw InventoryError("IEnumWbemClassObject::Next for " + quoted + " timed out");
+      check(result, "IEnumWbemClassObject::Next for " + query);
+      if (result == WBEM_S_TIMEDOUT) throw InventoryError("IEnumWbemClassObject::Next for " + query + " timed out");
       if (returned == 0) break;
       instances.push_back(std::make_unique<WmiInstance>(std::move(object)));
     }
@@ -117,8 +127,8 @@ class WmiService final : public InventoryService {
 
 std::unique_ptr<InventoryService> WmiSource::connect(std::string_view moniker) {
   if (!equalsIgnoreCase(moniker, localMoniker)) {
-    throw InventoryError("the moniker \"" + std::string(moniker) + "\" is not \"" + std::string(localMoniker) +
-                         "\": only root\\cimv2 of this machine, with impersonation, can be asked");
+    throw InventoryError("the moniker " + quoted(moniker) + " is not " + quoted(localMoniker) +
+                         ": only root\\cimv2 of this machine, with impersonation, can be asked");
   }
   ComPtr<IWbemLocator> locator;
   check(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator, locator.putVoid()),
