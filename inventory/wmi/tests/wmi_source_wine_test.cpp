@@ -112,7 +112,7 @@ TEST(WmiSourceUnderWine, AnswersEveryClassAndPropertyTheCollectionReads) {
   }
 }
 
-TEST(WmiSourceUnderWine, DeliversTextAsUtf8) {
+TEST(WmiSourceUnderWine, DeliversAStringAsExactlyItsText) {
   const auto instances = connectLocal()->query("Select * from Win32_ComputerSystem");
   ASSERT_EQ(instances.size(), 1u);
   EXPECT_EQ(instances[0]->read("SystemType"), InventoryValue::text("x64 based PC"));  // Wine's own constant
