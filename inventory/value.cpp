@@ -156,7 +156,8 @@ std::string valueText(double value, const NumberFormat& format) {
   char scientific[32];
   std::snprintf(scientific, sizeof scientific, "%.14e", std::fabs(value));
   const std::string_view text = scientific;  // "d.dddddddddddddde+XX"
-  const std::string significand = std::string(1, text[0]) + std::string(text.substr(2, 14));
+  std::string significand(1, text[0]);
+  significand.append(text.substr(2, 14));
   const int exponent = std::atoi(scientific + text.find('e') + 1);
 
   std::string whole;
