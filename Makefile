@@ -1,5 +1,7 @@
 # Thin wrapper over CMake for the two everyday commands.
 BUILD ?= build
+# One compile job per core: Qt's headers make each job large.
+JOBS ?= $(shell nproc)
 
 .PHONY: run test configure build windows clean
 
@@ -7,7 +9,7 @@ configure:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 build: configure
-	cmake --build $(BUILD) --parallel
+	cmake --build $(BUILD) --parallel $(JOBS)
 
 run:
 	scripts/install-deps run
@@ -19,7 +21,7 @@ run:
 windows:
 	scripts/install-deps windows
 	cmake -S windows -B $(BUILD)/windows
-	cmake --build $(BUILD)/windows --parallel
+	cmake --build $(BUILD)/windows --parallel $(JOBS)
 
 test:
 	scripts/install-deps test
