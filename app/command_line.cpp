@@ -8,13 +8,22 @@
 
 namespace rigscope {
 
-std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* const argv[]) {
-  const std::string usage = "usage: rigscope [--from-dump FILE]";
+std::variant<CommandLine, Notice, UsageError> parseCommandLine(int argc, const char* const argv[]) {
+  const std::string usage = "usage: rigscope [--from-dump FILE | --version | --help]";
   if (argc == 1) return CommandLine{};
-  if (argc == 3 && std::string_view(argv[1]) == "--from-dump" && argv[2][0] != '\0') {
-    return CommandLine{std::string(argv[2])};
+  const std::string_view option(argv[1]);
+  if (argc == 2 && option == "--version") return Notice{RIGSCOPE_VERSION "\n"};
+  if (argc == 2 && option == "--help") {
+    return Notice{usage +
+                  "\n\n"
+                  "Shows this machine's memory sockets and modules, and the vendor's upgrade lookup for it.\n"
+                  "\n"
+                  "  --from-dump FILE  replay a table saved by `dmidecode --dump-bin` instead of this machine\n"
+                  "  --version         print the version and end\n"
+                  "  --help            print this help and end\n"};
   }
-  return usage;
+  if (argc == 3 && option == "--from-dump" && argv[2][0] != '\0') return CommandLine{std::string(argv[2])};
+  return UsageError{usage};
 }
 
 bool runningAsRoot() {

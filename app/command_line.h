@@ -12,8 +12,19 @@ struct CommandLine {
   std::optional<std::string> dumpPath;
 };
 
-// Reads `rigscope [--from-dump FILE]`; anything else gives the usage text.
-[[nodiscard]] std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* const argv[]);
+// A text for standard output, after which the program ends with status 0
+// (`--version`, `--help`); no window and no scan needed for it.
+struct Notice {
+  std::string text;
+};
+
+// A wrong command line: the usage line for standard error, status 2.
+struct UsageError {
+  std::string usage;
+};
+
+// Reads `rigscope [--from-dump FILE | --version | --help]`.
+[[nodiscard]] std::variant<CommandLine, Notice, UsageError> parseCommandLine(int argc, const char* const argv[]);
 
 // Whether this process runs with root's rights (never so on Windows).
 [[nodiscard]] bool runningAsRoot();

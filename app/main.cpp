@@ -24,9 +24,14 @@
 
 int main(int argc, char* argv[]) {
   const auto parsed = rigscope::parseCommandLine(argc, argv);
-  if (const auto* usage = std::get_if<std::string>(&parsed)) {
-    std::cerr << *usage << '\n';
+  if (const auto* error = std::get_if<rigscope::UsageError>(&parsed)) {
+    std::cerr << error->usage << '\n';
     return 2;
+  }
+  // Before the root check: printing the version needs no sandbox.
+  if (const auto* notice = std::get_if<rigscope::Notice>(&parsed)) {
+    std::cout << notice->text << std::flush;
+    return std::cout ? 0 : 1;
   }
   const auto& commandLine = std::get<rigscope::CommandLine>(parsed);
 
@@ -61,6 +66,8 @@ int main(int argc, char* argv[]) {
   // The browser engine reports its set-up at every start; that is for its developers.
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
   QApplication app(argc, argv);
+  // Ties the windows to the installed launcher, for the desktop's icon and grouping.
+  QGuiApplication::setDesktopFileName(QStringLiteral(RIGSCOPE_APP_ID));
 
   const QString vendorHost = QStringLiteral(RIGSCOPE_VENDOR_HOST);
   QPointer<rigscope::Form1> form;
