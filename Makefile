@@ -3,7 +3,7 @@ BUILD ?= build
 # One compile job per core: Qt's headers make each job large.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test configure build windows clean
+.PHONY: run test configure build windows package clean
 
 configure:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -22,6 +22,12 @@ windows:
 	scripts/install-deps windows
 	cmake -S windows -B $(BUILD)/windows
 	cmake --build $(BUILD)/windows --parallel $(JOBS)
+
+# The Debian package, $(BUILD)/rigscope_VERSION-1_ARCH.deb.
+package:
+	scripts/install-deps package
+	$(MAKE) build
+	cd $(BUILD) && cpack -G DEB
 
 test:
 	scripts/install-deps test
