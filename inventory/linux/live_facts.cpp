@@ -35,8 +35,7 @@ class Files {
     std::optional<std::string> value = text(relative, maxAttributeBytes);
     if (value && !value->empty() && value->back() == '\n') value->pop_back();
     if (!value || value->empty()) return InventoryValue::null();
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(value->data());
-    return InventoryValue::text(smbios::readableText({bytes, value->size()}));
+    return InventoryValue::text(smbios::readableText(std::string_view(*value)));
   }
 
   [[nodiscard]] bool exists(std::string_view relative) const {
@@ -73,8 +72,7 @@ InventoryValue totalPhysicalMemory(const Files& files) {
 
 InventoryValue optionalText(const std::optional<std::string>& text) {
   if (!text) return InventoryValue::null();
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text->data());
-  return InventoryValue::text(smbios::readableText({bytes, text->size()}));
+  return InventoryValue::text(smbios::readableText(std::string_view(*text)));
 }
 
 // The base frequency cpufreq reports in kHz, else the package's "cpu MHz".

@@ -39,8 +39,7 @@ InventoryValue integerValue(const UdevProperties& properties, const std::string&
 InventoryValue textValue(const UdevProperties& properties, const std::string& key) {
   const std::string* text = find(properties, key);
   if (!text || text->empty() || *text == "Not Specified") return InventoryValue::null();
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text->data());
-  return InventoryValue::text(smbios::readableText({bytes, text->size()}));
+  return InventoryValue::text(smbios::readableText(std::string_view(*text)));
 }
 
 // The device numbers n of the MEMORY_DEVICE_<n>_... keys, ascending.

@@ -71,6 +71,10 @@ std::string readableText(std::span<const std::uint8_t> bytes) {
   return text;
 }
 
+std::string readableText(std::string_view bytes) {
+  return readableText(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
+
 std::optional<std::string> setString(std::span<const std::uint8_t> set, std::uint8_t index) {
   if (index == 0) {
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace inventory::smbios {
 
@@ -16,5 +17,7 @@ namespace inventory::smbios {
 // become '.', and a string that is not valid UTF-8 as a whole is read as
 // Latin-1. Nothing else changes: padding stays.
 [[nodiscard]] std::string readableText(std::span<const std::uint8_t> bytes);
+// The same for text read from elsewhere (sysfs, udev) that firmware wrote.
+[[nodiscard]] std::string readableText(std::string_view bytes);
 
 }  // namespace inventory::smbios
