@@ -1,10 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "inventory/facts/machine_facts.h"
 #include "inventory/linux/udev_memory.h"
+#include "inventory/source.h"
 
 namespace inventory::linux_facts {
 
@@ -21,5 +23,10 @@ struct LiveSystem {
 // read. A class with no source has no instance; a property with no source
 // reads as null.
 [[nodiscard]] MachineFacts gatherLiveFacts(const LiveSystem& system);
+
+// The inventory source over `system`, gathering its facts at each connect:
+// makeSystemSource() is this over "/" and the system's udev database.
+// `system.udev` has to outlive the source.
+[[nodiscard]] std::unique_ptr<InventorySource> makeLiveSource(LiveSystem system);
 
 }  // namespace inventory::linux_facts

@@ -5,10 +5,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "inventory/linux/testing/fixture_tree.h"
+
 namespace inventory::linux_facts {
 namespace {
 
 namespace fs = std::filesystem;
+using fixtures::FixedUdev;
+using fixtures::writeDesktopFiles;
 
 InventoryValue text(const char* value) {
   return InventoryValue::text(value);
@@ -17,16 +21,6 @@ InventoryValue integer(std::int64_t value) {
   return InventoryValue::integer(value);
 }
 
-class FixedUdev final : public UdevDatabase {
- public:
-  explicit FixedUdev(UdevProperties properties) : properties_(std::move(properties)) {}
-  UdevProperties dmiProperties() override { return properties_; }
-
- private:
-  UdevProperties properties_;
-};
-
-// A root folder laid out like the parts of / that the inventory reads.
 class FixtureRoot : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -37,26 +31,7 @@ class FixtureRoot : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(root_); }
 
-  void write(const std::string& relative, const std::string& content) {
-    fs::create_directories((root_ / relative).parent_path());
-    std::ofstream(root_ / relative, std::ios::binary) << content;
-  }
-
-  void writeDesktopFiles() {
-    const std::string dmi = "sys/class/dmi/id/";
-    write(dmi + "sys_vendor", "Acme\n");
-    write(dmi + "product_name", "Desk 9\n");
-    write(dmi + "product_version", "\n");  // empty: null
-    fs::create_directories(root_ / (dmi + "product_serial"));  // unreadable, whoever runs the test
-    write(dmi + "board_vendor", "Acme Boards\n");
-    write(dmi + "board_name", "B\x1b[31m-100\n");
-    write(dmi + "bios_vendor", "Example BIOS Co.\n");
-    write(dmi + "bios_version", "1.02\n");
-    write("proc/meminfo", "MemTotal:        8000000 kB\nMemFree:         100 kB\n");
-    write("proc/cpuinfo",
-          "processor\t: 0\nvendor_id\t: GenuineIntel\nmodel name\t: Example CPU @ 3.00GHz\n"
-          "physical id\t: 0\ncpu MHz\t\t: 799.998\n\n");
-  }
+  void write(const std::string& relative, const std::string& content) { fixtures::writeFile(root_, relative, content); }
 
   MachineFacts gather(UdevProperties udevProperties = {}) {
     FixedUdev udev(std::move(udevProperties));
@@ -67,7 +42,7 @@ class FixtureRoot : public ::testing::Test {
 };
 
 TEST_F(FixtureRoot, AnswersFromFilesEveryUserMayRead) {
-  writeDesktopFiles();
+  writeDesktopFiles(root_);
   write("sys/devices/system/cpu/cpu0/cpufreq/base_frequency", "3000000\n");
   const MachineFacts facts = gather({{"MEMORY_ARRAY_MAX_CAPACITY", "68719476736"},
                                      {"MEMORY_ARRAY_NUM_DEVICES", "2"},
@@ -98,7 +73,7 @@ TEST_F(FixtureRoot, AnswersFromFilesEveryUserMayRead) {
 }
 
 TEST_F(FixtureRoot, FallsBackToTheRoundedCpuClockWithoutCpufreq) {
-  writeDesktopFiles();
+  writeDesktopFiles(root_);
   EXPECT_EQ(gather().processors[0].currentClockSpeed, integer(800));
 }
 
@@ -121,10 +96,8 @@ TEST_F(FixtureRoot, PrefersAReadableTableAndAddsWhatOnlyTheRunningSystemKnows) {
   if (!fs::exists(dump)) GTEST_SKIP() << "no SMBIOS dumps at " << dump.parent_path() << "; skipped";
   std::stringstream bytes;
   bytes << std::ifstream(dump, std::ios::binary).rdbuf();
-  const std::string file = bytes.str();
-  writeDesktopFiles();
-  write("sys/firmware/dmi/tables/smbios_entry_point", file.substr(0, 0x18));  // an _SM3_ entry point
-  write("sys/firmware/dmi/tables/DMI", file.substr(0x20));
+  writeDesktopFiles(root_);
+  fixtures::writeSmbiosTable(root_, bytes.str());
 
   const MachineFacts facts = gather({{"MEMORY_DEVICE_0_SIZE", "1"}});
   EXPECT_EQ(facts.computerSystems[0].manufacturer, text("LENOVO"));
@@ -139,7 +112,7 @@ TEST_F(FixtureRoot, PrefersAReadableTableAndAddsWhatOnlyTheRunningSystemKnows) {
 }
 
 TEST_F(FixtureRoot, FallsBackToTheFilesWhenTheTableIsDamaged) {
-  writeDesktopFiles();
+  writeDesktopFiles(root_);
   write("sys/firmware/dmi/tables/smbios_entry_point", "_SM3_ but nothing after it");
   write("sys/firmware/dmi/tables/DMI", std::string(64, '\0'));
   const MachineFacts facts = gather();
