@@ -1,11 +1,13 @@
 """Rigscope on an X display, as the bench scripts drive it: its windows seen
 through the X server's own map notifications (no polling), OK clicked through
-the XTEST extension, and the program started the way it runs under Xvfb."""
+the XTEST extension, the program started the way it runs under Xvfb, and the
+peak memory of a process and of the helpers it started."""
 
 import ctypes
 import os
 import select
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -75,6 +77,55 @@ def start_rigscope(build, dump, environment, stderr=subprocess.DEVNULL):
                             stderr=stderr)
 
 
+def end(process, grace=2.0):
+    """Ends a program as a session would: SIGTERM, then SIGKILL if it lingers."""
+    process.terminate()
+    try:
+        process.wait(grace)
+    except subprocess.TimeoutExpired:
+        process.send_signal(signal.SIGKILL)
+        process.wait()
+
+
+def descendants(pid):
+    """The processes `pid` started, and theirs, as /proc lists them now."""
+    found = []
+    try:
+        tasks = os.listdir("/proc/%d/task" % pid)
+    except OSError:
+        return found
+    for task in tasks:
+        try:
+            with open("/proc/%d/task/%s/children" % (pid, task)) as children:
+                for child in children.read().split():
+                    found.append(int(child))
+                    found.extend(descendants(int(child)))
+        except OSError:
+            pass  # the thread or the process is gone
+    return found
+
+
+def peak_resident_kib(pid):
+    """VmHWM of a process in KiB, or None when it is gone."""
+    try:
+        with open("/proc/%d/status" % pid) as status:
+            for line in status:
+                if line.startswith("VmHWM:"):
+                    return int(line.split()[1])
+    except OSError:
+        pass
+    return None
+
+
+def peak_memory(pid):
+    """(own, total, processes): the peak resident KiB of `pid`, the sum of
+    those of `pid` and all its descendants, and how many processes that is."""
+    own = peak_resident_kib(pid)
+    peaks = [own] + [peak_resident_kib(child) for child in descendants(pid)]
+    peaks = [peak for peak in peaks if peak is not None]
+    return own, sum(peaks), len(peaks)
+
+
 class Screen:
     """The X server of $DISPLAY, watched for windows being mapped."""
 
@@ -102,8 +153,9 @@ class Screen:
                                  ctypes.byref(border), ctypes.byref(depth))
         return (x.value, y.value, width.value, height.value) if ok else None
 
-    def wait_for_map(self, width, timeout=30.0):
-        """(window, monotonic time) of the next window of this width to be mapped."""
+    def maps(self, timeout):
+        """(map event, monotonic time) of each window mapped from now on, for
+        `timeout` seconds."""
         deadline = time.monotonic() + timeout
         event = XEvent()
         connection = self.x.XConnectionNumber(ctypes.c_void_p(self.display))
@@ -113,11 +165,27 @@ class Screen:
                 continue
             self.x.XNextEvent(ctypes.c_void_p(self.display), ctypes.byref(event))
             if event.type == MAP_NOTIFY:
-                mapped_at = time.monotonic()
-                geometry = self.geometry(event.xmap.window)
-                if geometry and geometry[2] == width:
-                    return event.xmap.window, mapped_at
+                yield event.xmap, time.monotonic()
+
+    def wait_for_map(self, width, timeout=30.0):
+        """(window, monotonic time) of the next window of this width to be mapped."""
+        for mapped, mapped_at in self.maps(timeout):
+            geometry = self.geometry(mapped.window)
+            if geometry and geometry[2] == width:
+                return mapped.window, mapped_at
         sys.exit("timed out waiting for a window %d px wide" % width)
+
+    def wait_for_top_level(self, timeout=30.0):
+        """(window, monotonic time) of the next top-level window mapped, menus
+        and tooltips (override-redirect) aside; None after `timeout` seconds."""
+        for mapped, mapped_at in self.maps(timeout):
+            if not mapped.override_redirect:
+                return mapped.window, mapped_at
+        return None
+
+    def forget_events(self):
+        """Drops what earlier programs' windows left in the queue."""
+        self.x.XSync(ctypes.c_void_p(self.display), 1)
 
     def click(self, window, position):
         self.x.XWarpPointer(ctypes.c_void_p(self.display), ctypes.c_ulong(0), ctypes.c_ulong(window), 0, 0, 0, 0,
