@@ -3,7 +3,7 @@ BUILD ?= build
 # One compile job per core: Qt's headers make each job large.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test configure build windows package clean
+.PHONY: run test bench configure build windows package clean
 
 configure:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -35,6 +35,12 @@ test:
 	$(MAKE) windows
 	scripts/run-tests $(BUILD)
 	scripts/sanitizer-tests
+
+# Every benchmark in turn; their figures go to $(BUILD)/bench/*.json.
+bench:
+	scripts/install-deps bench
+	$(MAKE) build
+	bench/run-all $(BUILD)
 
 clean:
 	rm -rf $(BUILD) build-sanitize
