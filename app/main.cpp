@@ -12,6 +12,7 @@
 #include "inventory/source.h"
 #include "ui/browser_pane.h"
 #include "ui/dialog.h"
+#include "ui/font_warm_up.h"
 #include "ui/form1.h"
 #include "ui/frm_splash.h"
 #include "ui/rendering.h"
@@ -62,6 +63,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
+  // Overlaps reading the font configuration with everything up to the first window.
+  const rigscope::FontWarmUp fontWarmUp;
   rigscope::prepareSoftwareRendering();
   // The browser engine reports its set-up at every start; that is for its developers.
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
