@@ -20,6 +20,8 @@ class ByteCursor final {
   [[nodiscard]] std::uint32_t u32();
   [[nodiscard]] std::uint64_t u64();
   [[nodiscard]] std::span<const std::uint8_t> bytes(std::size_t count);
+  // The bytes not read yet, for a bounded search; the position stays.
+  [[nodiscard]] std::span<const std::uint8_t> rest() const { return bytes_.subspan(position_); }
 
   // Moves to an absolute position; a position past the end is an error.
   void seek(std::size_t position);

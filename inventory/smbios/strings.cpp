@@ -1,6 +1,6 @@
 #include "inventory/smbios/strings.h"
 
-#include "inventory/smbios/byte_cursor.h"
+#include <algorithm>
 
 namespace inventory::smbios {
 namespace {
@@ -54,6 +54,10 @@ namespace {
 }  // namespace
 
 std::string readableText(std::span<const std::uint8_t> bytes) {
+  // Nearly every firmware string is printable ASCII, which stays as it is.
+  if (std::ranges::none_of(bytes, [](std::uint8_t byte) { return isControl(byte) || byte >= 0x80; })) {
+    return {bytes.begin(), bytes.end()};
+  }
   const bool utf8 = isValidUtf8(bytes);
   std::string text;
   text.reserve(bytes.size());
@@ -79,27 +83,20 @@ std::optional<std::string> setString(std::span<const std::uint8_t> set, std::uin
   if (index == 0) {
     return std::nullopt;
   }
-  ByteCursor cursor(set);
-  unsigned number = 1;
-  std::size_t start = 0;
-  while (number < index && !cursor.atEnd()) {
-    if (cursor.u8() == 0) {
-      ++number;
-      start = cursor.position();
+  // Strings are numbered from 1, each ended by a NUL; the set's own end ends the last.
+  auto rest = set;
+  for (unsigned number = 1; number < index; ++number) {
+    const auto end = std::ranges::find(rest, std::uint8_t{0});
+    if (end == rest.end()) {
+      return std::nullopt;
     }
+    rest = rest.subspan(static_cast<std::size_t>(end - rest.begin()) + 1);
   }
-  if (number != index) {
+  const auto text = rest.first(static_cast<std::size_t>(std::ranges::find(rest, std::uint8_t{0}) - rest.begin()));
+  if (text.empty()) {
     return std::nullopt;
   }
-  std::size_t end = start;
-  while (!cursor.atEnd() && cursor.u8() != 0) {
-    end = cursor.position();
-  }
-  if (end == start) {
-    return std::nullopt;
-  }
-  ByteCursor text(set, start);
-  return readableText(text.bytes(end - start));
+  return readableText(text);
 }
 
 }  // namespace inventory::smbios

@@ -1,5 +1,8 @@
 #include "inventory/smbios/structure_walk.h"
 
+#include <algorithm>
+#include <array>
+
 #include "inventory/smbios/byte_cursor.h"
 #include "inventory/smbios/hex.h"
 
@@ -21,20 +24,15 @@ constexpr std::size_t maxStructures = 65536;
 // The string set at the cursor, up to the first double NUL, with the cursor
 // moved past that. Nothing, and the cursor unmoved, when the bytes end first.
 [[nodiscard]] std::optional<std::span<const std::uint8_t>> readStringSet(ByteCursor& cursor) {
-  const std::size_t start = cursor.position();
-  bool previousWasNul = false;
-  while (!cursor.atEnd()) {
-    const bool nul = cursor.u8() == 0;
-    if (nul && previousWasNul) {
-      const std::size_t end = cursor.position() - 2;
-      ByteCursor set(cursor);
-      set.seek(start);
-      return set.bytes(end - start);
-    }
-    previousWasNul = nul;
+  static constexpr std::array<std::uint8_t, 2> doubleNul{0, 0};
+  const auto rest = cursor.rest();
+  const auto terminator = std::ranges::search(rest, doubleNul);
+  if (terminator.empty()) {
+    return std::nullopt;
   }
-  cursor.seek(start);
-  return std::nullopt;
+  const auto set = cursor.bytes(static_cast<std::size_t>(terminator.begin() - rest.begin()));
+  cursor.skip(doubleNul.size());
+  return set;
 }
 
 }  // namespace
