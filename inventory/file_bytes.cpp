@@ -1,5 +1,6 @@
 #include "inventory/file_bytes.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -19,13 +20,15 @@ std::string reason(int error) {
   return std::generic_category().message(error);
 }
 
-// Reads up to `limit` bytes; false with errno set when reading fails.
-bool readUpTo(std::FILE* file, std::size_t limit, std::string& out) {
+// Reads up to `limit` bytes into `out` (a string or a byte vector); false
+// with errno set when reading fails.
+template <typename Bytes>
+bool readUpTo(std::FILE* file, std::size_t limit, Bytes& out) {
   char buffer[8192];
   while (out.size() < limit) {
     const std::size_t wanted = std::min(sizeof buffer, limit - out.size());
     const std::size_t got = std::fread(buffer, 1, wanted, file);
-    out.append(buffer, got);
+    out.insert(out.end(), buffer, buffer + got);
     if (got < wanted) return !std::ferror(file);
   }
   return true;
@@ -37,7 +40,7 @@ std::vector<std::uint8_t> readFileBytes(const std::filesystem::path& path, std::
   errno = 0;
   const File file(std::fopen(path.string().c_str(), "rb"));
   if (!file) throw InventoryError("cannot read " + path.string() + ": " + reason(errno));
-  std::string bytes;
+  std::vector<std::uint8_t> bytes;
   if (!readUpTo(file.get(), maxBytes + 1, bytes)) {
     throw InventoryError("cannot read " + path.string() + ": " + reason(errno));
   }
@@ -45,7 +48,7 @@ std::vector<std::uint8_t> readFileBytes(const std::filesystem::path& path, std::
     throw InventoryError("cannot read " + path.string() + ": larger than " + std::to_string(maxBytes >> 20) +
                          " MiB, too large for an SMBIOS table");
   }
-  return {bytes.begin(), bytes.end()};
+  return bytes;
 }
 
 std::optional<std::string> readTextFile(const std::filesystem::path& path, std::size_t maxBytes) {
