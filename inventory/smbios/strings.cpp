@@ -55,7 +55,7 @@ namespace {
 
 std::string readableText(std::span<const std::uint8_t> bytes) {
   // Nearly every firmware string is printable ASCII, which stays as it is.
-  if (std::ranges::none_of(bytes, [](std::uint8_t byte) { return isControl(byte) || byte >= 0x80; })) {
+  if (std::none_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return isControl(byte) || byte >= 0x80; })) {
     return {bytes.begin(), bytes.end()};
   }
   const bool utf8 = isValidUtf8(bytes);
@@ -86,13 +86,14 @@ std::optional<std::string> setString(std::span<const std::uint8_t> set, std::uin
   // Strings are numbered from 1, each ended by a NUL; the set's own end ends the last.
   auto rest = set;
   for (unsigned number = 1; number < index; ++number) {
-    const auto end = std::ranges::find(rest, std::uint8_t{0});
+    const auto end = std::find(rest.begin(), rest.end(), std::uint8_t{0});
     if (end == rest.end()) {
       return std::nullopt;
     }
     rest = rest.subspan(static_cast<std::size_t>(end - rest.begin()) + 1);
   }
-  const auto text = rest.first(static_cast<std::size_t>(std::ranges::find(rest, std::uint8_t{0}) - rest.begin()));
+  const auto textEnd = std::find(rest.begin(), rest.end(), std::uint8_t{0});
+  const auto text = rest.first(static_cast<std::size_t>(textEnd - rest.begin()));
   if (text.empty()) {
     return std::nullopt;
   }

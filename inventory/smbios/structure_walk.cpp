@@ -26,11 +26,11 @@ constexpr std::size_t maxStructures = 65536;
 [[nodiscard]] std::optional<std::span<const std::uint8_t>> readStringSet(ByteCursor& cursor) {
   static constexpr std::array<std::uint8_t, 2> doubleNul{0, 0};
   const auto rest = cursor.rest();
-  const auto terminator = std::ranges::search(rest, doubleNul);
-  if (terminator.empty()) {
+  const auto terminator = std::search(rest.begin(), rest.end(), doubleNul.begin(), doubleNul.end());
+  if (terminator == rest.end()) {
     return std::nullopt;
   }
-  const auto set = cursor.bytes(static_cast<std::size_t>(terminator.begin() - rest.begin()));
+  const auto set = cursor.bytes(static_cast<std::size_t>(terminator - rest.begin()));
   cursor.skip(doubleNul.size());
   return set;
 }
