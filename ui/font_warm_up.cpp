@@ -8,9 +8,9 @@ namespace rigscope {
 
 FontWarmUp::FontWarmUp() {
 #ifdef RIGSCOPE_HAVE_FONTCONFIG
-  // fontconfig makes its one default configuration atomically, so the
-  // toolkit asking for it at the same moment is safe: it waits for it or
-  // finds it made.
+  // fontconfig installs its default configuration with an atomic swap, so
+  // the toolkit asking for it at the same moment is safe: at worst both read
+  // it and one copy is dropped.
   reader_ = std::thread([] { FcInit(); });
 #endif
 }
