@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStringList>
 #include <QSvgRenderer>
 
@@ -32,15 +33,25 @@ void installFontSubstitutes() {
   Q_UNUSED(installed);
 }
 
+// Every window shows the same icon, and two controls the same cursor; each
+// drawing is rendered once per size and then comes from the toolkit's cache.
 QPixmap renderSvg(const QString& resource, QSize size, qreal devicePixelRatio) {
+  const QString key = QStringLiteral("rigscope:%1:%2x%3@%4")
+                          .arg(resource)
+                          .arg(size.width())
+                          .arg(size.height())
+                          .arg(devicePixelRatio);
+  QPixmap pixmap;
+  if (QPixmapCache::find(key, &pixmap)) return pixmap;
   registerArt();
-  QPixmap pixmap(size * devicePixelRatio);
+  pixmap = QPixmap(size * devicePixelRatio);
   pixmap.fill(Qt::transparent);
   QSvgRenderer renderer(resource);
   QPainter painter(&pixmap);
   renderer.render(&painter);
   painter.end();
   pixmap.setDevicePixelRatio(devicePixelRatio);
+  QPixmapCache::insert(key, pixmap);
   return pixmap;
 }
 
