@@ -5,11 +5,10 @@
 #include <QLoggingCategory>
 #include <QWebEngineView>
 
+#include "ui/rendering.h"
+
 int main(int argc, char* argv[]) {
-  // The settings of ui/rendering.cpp, so both draw the same way.
-  if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
-  if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);
+  rigscope::prepareSoftwareRendering();
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
   QApplication app(argc, argv);
 
