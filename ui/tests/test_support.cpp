@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QListWidget>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
@@ -46,6 +47,12 @@ QTimer* answerNextMessageBox(std::function<void(QMessageBox&)> inspect) {
   });
   poll->start();
   return poll;
+}
+
+QStringList itemsOf(const QListWidget* list) {
+  QStringList items;
+  for (int row = 0; row < list->count(); ++row) items << list->item(row)->text();
+  return items;
 }
 
 }  // namespace rigscope::testing

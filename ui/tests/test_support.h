@@ -8,6 +8,7 @@
 
 #include "inventory/source.h"
 
+class QListWidget;
 class QMessageBox;
 class QTimer;
 
@@ -21,6 +22,9 @@ void prepareEnvironment();
 // then presses OK (or closes it, should it have no OK button). Returns the
 // watching timer, which a test may delete when no box is due after all.
 QTimer* answerNextMessageBox(std::function<void(QMessageBox&)> inspect);
+
+// The texts of a list's rows, top to bottom.
+[[nodiscard]] QStringList itemsOf(const QListWidget* list);
 
 // Forwards to another source and lets a test look in whenever a scan connects.
 class SpySource final : public inventory::InventorySource {

@@ -22,14 +22,10 @@
 
 namespace {
 
+using rigscope::testing::itemsOf;
+
 // Nothing listens there: the pane's page fails at once, without leaving the machine.
 const QString closedHost = QStringLiteral("127.0.0.1:9");
-
-QStringList itemsOf(const QListWidget* list) {
-  QStringList items;
-  for (int row = 0; row < list->count(); ++row) items << list->item(row)->text();
-  return items;
-}
 
 }  // namespace
 

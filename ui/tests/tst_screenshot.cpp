@@ -16,6 +16,8 @@
 
 namespace {
 
+using rigscope::testing::itemsOf;
+
 // How many colours a region shows; an unpainted pane shows one.
 int coloursIn(const QImage& image, const QRect& region) {
   std::set<QRgb> colours;
@@ -23,12 +25,6 @@ int coloursIn(const QImage& image, const QRect& region) {
     for (int x = region.left(); x <= region.right(); x += 2) colours.insert(image.pixel(x, y));
   }
   return static_cast<int>(colours.size());
-}
-
-QStringList itemsOf(const QListWidget* list) {
-  QStringList items;
-  for (int row = 0; row < list->count(); ++row) items << list->item(row)->text();
-  return items;
 }
 
 }  // namespace
